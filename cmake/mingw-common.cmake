@@ -1,0 +1,8 @@
+# The -posix variants: GoogleTest needs std::mutex, which the win32 thread model lacks.
+set(CMAKE_C_COMPILER   ${TARVESSA_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TARVESSA_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${TARVESSA_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TARVESSA_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

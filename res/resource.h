@@ -1,0 +1,2 @@
+// Identifiers of the executable's resources.
+#pragma once
