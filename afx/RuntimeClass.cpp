@@ -1,0 +1,5 @@
+#include "afx/RuntimeClass.h"
+
+const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
+
+const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
