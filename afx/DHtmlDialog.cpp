@@ -1,0 +1,3 @@
+#include "afx/DHtmlDialog.h"
+
+IMPLEMENT_DYNAMIC(CDHtmlDialog, CDialog)
