@@ -23,7 +23,6 @@ std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryWindows() {
 }
 
 thread_local CWnd* t_windowBeingCreated = nullptr;
-thread_local HHOOK t_creationHook = nullptr;
 
 // Binds the window being created to its object at its very first event, so
 // that WM_NCCREATE, WM_CREATE and WM_INITDIALOG already reach the object.
@@ -44,15 +43,11 @@ LRESULT CALLBACK BindCreatedWindow(int code, WPARAM wParam, LPARAM lParam) noexc
 
 namespace afx {
 
-WindowCreationScope::WindowCreationScope(CWnd* wnd) {
-  t_windowBeingCreated = wnd;
-  t_creationHook = ::SetWindowsHookExW(WH_CBT, &BindCreatedWindow, nullptr, ::GetCurrentThreadId());
-}
+WindowCreationScope::WindowCreationScope(CWnd* wnd)
+    : m_previous(std::exchange(t_windowBeingCreated, wnd)),
+      m_hook(::SetWindowsHookExW(WH_CBT, &BindCreatedWindow, nullptr, ::GetCurrentThreadId())) {}
 
-WindowCreationScope::~WindowCreationScope() {
-  t_windowBeingCreated = nullptr;
-  if (t_creationHook) ::UnhookWindowsHookEx(std::exchange(t_creationHook, nullptr));
-}
+WindowCreationScope::~WindowCreationScope() { t_windowBeingCreated = m_previous; }
 
 HWND GetSafeOwner(CWnd* parent) noexcept {
   HWND owner = parent ? parent->GetSafeHwnd() : nullptr;

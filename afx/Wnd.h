@@ -118,6 +118,12 @@ class WindowCreationScope {
   WindowCreationScope(const WindowCreationScope&) = delete;
   WindowCreationScope& operator=(const WindowCreationScope&) = delete;
   ~WindowCreationScope();
+
+ private:
+  // Scopes nest when a window creates another while it is being created
+  // (a dialog making its companion in WM_CREATE): each has its own hook.
+  CWnd* m_previous;
+  UniqueHook m_hook;
 };
 // Lets the framework's own code walk the PreTranslateMessage chain.
 BOOL WalkPreTranslateTree(HWND stop, MSG* msg);

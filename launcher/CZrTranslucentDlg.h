@@ -1,15 +1,15 @@
-// The launcher's background window. For now a plain dialog on the launcher
-// template; the image-shaped window takes its place with the same constructor.
+// The launcher's background: the shaped window drawn from IDB_LAUNCHER_BG,
+// with the control layer as its companion.
 #pragma once
-#include "afx/afxwin.h"
-#include "res/resource.h"
+#include "framework/TranslucentDialog.h"
 
-class CZrTranslucentDlg : public CDialog {
+class CZrTranslucentDlg : public CTranslucentDialog {
+  DECLARE_DYNAMIC(CZrTranslucentDlg)
  public:
-  CZrTranslucentDlg(UINT imageId, const wchar_t* imageType, HINSTANCE module, CWnd* parent)
-      : CDialog(IDD_LAUNCHER, parent) {
-    (void)imageId;
-    (void)imageType;
-    (void)module;
-  }
+  // The background on template IDD_LAUNCHER, showing image imageId of imageType.
+  CZrTranslucentDlg(UINT imageId, const wchar_t* imageType, HINSTANCE module, CWnd* parent);
+  ~CZrTranslucentDlg() override;
+
+  CStandardDialog* NewStandardDialog() override;
+  void SetupWidgets() override;
 };
